@@ -64,8 +64,8 @@ const Bytes kPlayer = {
 
 // Tone periods for the Spectrum 128's 1.7734 MHz AY clock, low byte first:
 // C4 1A8h, D4 179h, E4 150h, F4 13Dh, G4 11Bh, A4 0FCh, C5 0D4h.
-const Bytes kRising = {0xA8, 0x01, 0x50, 0x01, 0x1B, 0x01, 0xD4, 0x00,
-                       0x1B, 0x01, 0x50, 0x01, 0x00, 0xFF};
+const Bytes kRising = {0xA8, 0x01, 0x50, 0x01, 0x1B, 0x01, 0xD4,
+                       0x00, 0x1B, 0x01, 0x50, 0x01, 0x00, 0xFF};
 const Bytes kFalling = {0xD4, 0x00, 0xFC, 0x00, 0x3D, 0x01, 0x79, 0x01, 0xA8, 0x01, 0x00, 0xFF};
 
 constexpr std::uint16_t kPlayerAddr = 0x8000;
@@ -85,14 +85,25 @@ int main(int argc, char** argv) {
   spec.misc = "Two little tunes, one shared player";
   spec.songs = {
       // An init address of 0 stands for the first block's load address.
-      fixture::SongSpec{"Rising", kStackAddr, 0, kPlayAddr, 0, 0,
+      fixture::SongSpec{"Rising",
+                        kStackAddr,
+                        0,
+                        kPlayAddr,
+                        0,
+                        0,
                         {{kPlayerAddr, "player"}, {kNotesAddr, "rising"}}},
-      fixture::SongSpec{"Falling", kStackAddr, kPlayerAddr, kPlayAddr, 0, 0,
+      fixture::SongSpec{"Falling",
+                        kStackAddr,
+                        kPlayerAddr,
+                        kPlayAddr,
+                        0,
+                        0,
                         {{kPlayerAddr, "player"}, {kNotesAddr, "falling"}}},
   };
   spec.chunks = {{"player", kPlayer}, {"rising", kRising}, {"falling", kFalling}};
   const Bytes bytes = fixture::LayOutAy(spec).Build();
   std::ofstream out(argv[1], std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return out.good() ? 0 : 1;
 }

@@ -54,7 +54,8 @@ void ReadBlock(TSong& song, TWordField load_field) {
 
   const TWordField data_ref = ReadWord();
   const std::int32_t ref_position = io::FilePosition(ay_file) - 2;
-  const auto offset = static_cast<std::int32_t>(std::int64_t{ref_position} + SwapSmallInt(data_ref));
+  const auto offset =
+      static_cast<std::int32_t>(std::int64_t{ref_position} + SwapSmallInt(data_ref));
 
   const std::int32_t size = io::FileLength(ay_file);
   // Past the end of the file the difference is negative; its low 16 bits are

@@ -44,8 +44,8 @@ void RunTunsnip(std::span<const std::string_view> arguments) {
   exporter::ResetWrittenBlocks();
   const int songs = ay::AyHeader().LastSongIndex + 1;
   for (int song = 0; song < songs; ++song) {
-    Print("Song #" + std::to_string(song) + " Title: " +
-          Shown(ay::SongNames()[static_cast<std::size_t>(song)]));
+    Print("Song #" + std::to_string(song) +
+          " Title: " + Shown(ay::SongNames()[static_cast<std::size_t>(song)]));
     exporter::WriteSongHeader(song);
     exporter::WriteSongSection(song);
   }

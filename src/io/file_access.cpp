@@ -26,9 +26,7 @@ platform::ConsoleState console_state;
 TextFile console;
 bool console_tried = false;
 
-std::string UsableName(std::string_view name) {
-  return std::string(name.substr(0, kNameLimit));
-}
+std::string UsableName(std::string_view name) { return std::string(name.substr(0, kNameLimit)); }
 
 void Record(FailureCode code) {
   if (code != kNoFailure) recorded = code;
@@ -171,9 +169,9 @@ TUNSNIP_OPERATION void WriteExact(ByteFile& file, std::span<const std::uint8_t> 
     if (!file.writable) {
       Record(kNotOpen);
     } else if (!source.empty()) {
-      Record(WriteAll(file.handle,
-                      std::span<const char>(reinterpret_cast<const char*>(source.data()),
-                                            source.size())));
+      Record(WriteAll(
+          file.handle,
+          std::span<const char>(reinterpret_cast<const char*>(source.data()), source.size())));
     }
   }
   Examine(TUNSNIP_CALLER);

@@ -39,7 +39,8 @@ TEST(Corpus, EveryRealFileEndsCleanly) {
     ASSERT_EQ(run.signal, 0) << name;
     if (run.status != 0) {
       EXPECT_TRUE(EndsWithFailureLine(run.console, static_cast<unsigned>(run.status)))
-          << name << "\n" << run.console;
+          << name << "\n"
+          << run.console;
       continue;
     }
     ++complete;

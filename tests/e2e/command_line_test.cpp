@@ -46,11 +46,11 @@ TEST(CommandLine, OutputNamesFollowTheLastDot) {
     const RunResult run = folder.Run(c.argument);
     EXPECT_EQ(run.status, 0) << c.argument << "\n" << run.console;
     const auto files = folder.Files();
-    const std::string ini_path =
-        std::filesystem::path(c.ini).lexically_normal().string();
+    const std::string ini_path = std::filesystem::path(c.ini).lexically_normal().string();
     ASSERT_TRUE(files.count(ini_path)) << c.argument;
-    EXPECT_EQ(files.at(ini_path).rfind(std::string(";Tolvane INI file for ") + c.argument + "\r\n", 0),
-              0u)
+    EXPECT_EQ(
+        files.at(ini_path).rfind(std::string(";Tolvane INI file for ") + c.argument + "\r\n", 0),
+        0u)
         << c.argument;
     EXPECT_TRUE(files.count(c.bin)) << c.argument;
     EXPECT_EQ(files.size(), 5u) << c.argument;  // input, INI and three BIN files

@@ -46,10 +46,20 @@ TEST(Export, BlocksAreTheSameByOffsetAndLengthOnly) {
   spec.misc = "m";
   spec.chunks = {{"shared", Counting(16, 1)}, {"other", Counting(8, 50)}, {"empty", {}}};
   spec.songs = {
-      SongSpec{"one", 0, 0, 0, 0, 0,
+      SongSpec{"one",
+               0,
+               0,
+               0,
+               0,
+               0,
                {BlockSpec{0x8000, "shared"}, BlockSpec{0x9000, "shared"},
                 BlockSpec{0x8000, "shared", 10}, BlockSpec{0x100, "empty"}}},
-      SongSpec{"two", 0, 0, 0, 0, 0,
+      SongSpec{"two",
+               0,
+               0,
+               0,
+               0,
+               0,
                {BlockSpec{0x4000, "other"}, BlockSpec{0xA000, "shared"}, BlockSpec{0x200, "empty"},
                 BlockSpec{0x300, "other", 0}}},
   };
@@ -83,11 +93,21 @@ TEST(Export, LengthCutsAndInitRule) {
   spec.chunks = {{"big", Counting(0x4001)}, {"tail", Counting(0x80, 7)}};
   spec.songs = {
       // InitAddr 0: the first block's address, not the second's.
-      SongSpec{"cuts", 0, 0, 0, 0, 0,
+      SongSpec{"cuts",
+               0,
+               0,
+               0,
+               0,
+               0,
                {BlockSpec{0xC000, "big", 0x4000}, BlockSpec{0x4000, "big"},
                 BlockSpec{0xC000, "big", 0x4001}, BlockSpec{0xFFFF, "big", 0xFFFF}}},
       // Top of memory first (0x300 -> 0x100), then the end of the file (-> 0x80).
-      SongSpec{"tail", 0, 1234, 0, 0, 0,
+      SongSpec{"tail",
+               0,
+               1234,
+               0,
+               0,
+               0,
                {BlockSpec{0xFF00, "tail", 0x300}, BlockSpec{0x5000, "tail", 0x8A}}},
       SongSpec{"none", 0, 0, 0, 0, 0, {}},
   };
@@ -105,8 +125,9 @@ TEST(Export, LengthCutsAndInitRule) {
   EXPECT_NE(ini.find("SongName=\"cuts\"\r\nStack=0\r\nAReg=0\r\nLowReg=0\r\nJpAddr=49152\r\n"),
             std::string::npos);
   EXPECT_NE(ini.find("JpAddr=1234\r\n"), std::string::npos);
-  EXPECT_NE(ini.find("SongName=\"none\"\r\nStack=0\r\nAReg=0\r\nLowReg=0\r\nJpAddr=0\r\nIntAddr=0\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      ini.find("SongName=\"none\"\r\nStack=0\r\nAReg=0\r\nLowReg=0\r\nJpAddr=0\r\nIntAddr=0\r\n"),
+      std::string::npos);
   // A song without blocks ends its group with its interrupt address line.
   EXPECT_TRUE(ini.ends_with("JpAddr=0\r\nIntAddr=0\r\n"));
 }
@@ -114,7 +135,8 @@ TEST(Export, LengthCutsAndInitRule) {
 TEST(Export, BlockStartingAtTheEndOfTheFileIsEmpty) {
   AySpec spec;
   spec.chunks = {{"data", Counting(4)}};
-  spec.songs = {SongSpec{"s", 0, 0, 0, 0, 0, {BlockSpec{0x8000, "data"}, BlockSpec{0x9000, "data"}}}};
+  spec.songs = {
+      SongSpec{"s", 0, 0, 0, 0, 0, {BlockSpec{0x8000, "data"}, BlockSpec{0x9000, "data"}}}};
   ByteLayout layout = LayOutAy(spec);
   layout.PointAt("BlockDataRef0.2", "end");
   ScratchFolder folder;
@@ -133,13 +155,29 @@ TEST(Export, DummyStandsOnlyForTwentySevenInEntryAddresses) {
   ScratchFolder folder;
   folder.Write("d.ay", LayOutAy(spec).Build());
   ASSERT_EQ(folder.Run("d.ay").status, 0);
-  EXPECT_EQ(folder.Files().at("d.INI"),
-            CrLf({";Tolvane INI file for d.ay", "Creator=\"\"\"", "Misc=\"\"", "StartSong=255",
-                  "AllCodeLength=AUTO", "NewSong=This", "SongName=\"q\"uo;te\r\n\"", "Stack=27",
-                  "AReg=255", "LowReg=255", "JpAddr=DUMMY", "IntAddr=DUMMY", "CodeStartAddr1=27",
-                  "CodeName1=d_0_1.BIN", "NewSong=This", "SongName=\"\"", "Stack=65535", "AReg=0",
-                  "LowReg=0", "JpAddr=283", "IntAddr=65535", "CodeStartAddr1=65535",
-                  "CodeName1=d_1_1.BIN"}));
+  EXPECT_EQ(folder.Files().at("d.INI"), CrLf({";Tolvane INI file for d.ay",
+                                              "Creator=\"\"\"",
+                                              "Misc=\"\"",
+                                              "StartSong=255",
+                                              "AllCodeLength=AUTO",
+                                              "NewSong=This",
+                                              "SongName=\"q\"uo;te\r\n\"",
+                                              "Stack=27",
+                                              "AReg=255",
+                                              "LowReg=255",
+                                              "JpAddr=DUMMY",
+                                              "IntAddr=DUMMY",
+                                              "CodeStartAddr1=27",
+                                              "CodeName1=d_0_1.BIN",
+                                              "NewSong=This",
+                                              "SongName=\"\"",
+                                              "Stack=65535",
+                                              "AReg=0",
+                                              "LowReg=0",
+                                              "JpAddr=283",
+                                              "IntAddr=65535",
+                                              "CodeStartAddr1=65535",
+                                              "CodeName1=d_1_1.BIN"}));
 }
 
 TEST(Export, TwoHundredFiftySixSongs) {
@@ -147,7 +185,8 @@ TEST(Export, TwoHundredFiftySixSongs) {
   spec.author = "many";
   spec.chunks = {{"c", Counting(5)}};
   for (int i = 0; i < 256; ++i) {
-    spec.songs.push_back(SongSpec{"s" + std::to_string(i), 0, 0, 0, 0, 0, {BlockSpec{0x8000, "c"}}});
+    spec.songs.push_back(
+        SongSpec{"s" + std::to_string(i), 0, 0, 0, 0, 0, {BlockSpec{0x8000, "c"}}});
   }
   ScratchFolder folder;
   folder.Write("many.ay", LayOutAy(spec).Build());

@@ -43,8 +43,7 @@ TEST(Failure, LeavesWholeIniPiecesAndFinishedBinFiles) {
 TEST(Failure, BetweenOneAndTwoPiecesLeavesExactly128Bytes) {
   ByteLayout layout = LayOutAy(SampleTune());
   layout.Set("BlockDataRef0.1", -30000);
-  const std::string produced =
-      SampleTuneIni().substr(0, SampleTuneIni().find("CodeName1=tun_0_1"));
+  const std::string produced = SampleTuneIni().substr(0, SampleTuneIni().find("CodeName1=tun_0_1"));
   ASSERT_GE(produced.size(), 128u);
   ASSERT_LT(produced.size(), 256u);
   ScratchFolder folder;
@@ -95,7 +94,9 @@ TEST(Failure, OutputThatCannotBeWritten) {
        "theme\r\n",
        "tun_1_2.BIN"},
       {"BIN through a link into a missing folder",
-       [](const ScratchFolder& f) { fs::create_symlink("no/such/folder", f.work() / "tun_0_1.BIN"); },
+       [](const ScratchFolder& f) {
+         fs::create_symlink("no/such/folder", f.work() / "tun_0_1.BIN");
+       },
        2, "Author: Demo Group\r\nMisc: Test tune\r\nSong #0 Title: Intro\r\n", "tun_0_2.BIN"},
   };
   for (const Case& c : cases) {
@@ -159,8 +160,8 @@ TEST(Failure, LostConsoleTextNeverEndsWithZero) {
     int status;
   };
   ScratchFolder folder;
-  for (const Case& c : {Case{Console::kDevFull, 28}, Case{Console::kBrokenPipe, 32},
-                        Case{Console::kClosed, 103}}) {
+  for (const Case& c :
+       {Case{Console::kDevFull, 28}, Case{Console::kBrokenPipe, 32}, Case{Console::kClosed, 103}}) {
     const RunResult run = folder.Run(RunSetup{{}, c.console});
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.signal, 0);
@@ -180,6 +181,26 @@ TEST(Failure, RedirectedConsoleGetsEveryLineInOrder) {
   const RunResult run = folder.Run(RunSetup{{"tune.ay"}, Console::kFile});
   EXPECT_EQ(run.console.substr(0, kSampleConsole.size()), kSampleConsole);
   EXPECT_EQ(run.console.size(), kSampleConsole.size() + 31);
+}
+
+TEST(Failure, EachCheckHasItsOwnStablePlace) {
+  const auto place_of = [](const std::function<void(ByteLayout&)>& bend, bool write_input) {
+    ScratchFolder folder;
+    ByteLayout layout = LayOutAy(SampleTune());
+    bend(layout);
+    if (write_input) folder.Write("tune.ay", layout.Build());
+    const std::string console = folder.Run("tune.ay").console;
+    return console.substr(console.size() - 10, 8);
+  };
+  const auto none = [](ByteLayout&) {};
+  const std::string open = place_of(none, false);
+  const std::string author_seek = place_of([](ByteLayout& l) { l.Set("AuthorRef", -13); }, true);
+  const std::string block_seek =
+      place_of([](ByteLayout& l) { l.Set("BlockDataRef1.2", -30000); }, true);
+  EXPECT_EQ(open, place_of(none, false));
+  EXPECT_NE(open, author_seek);
+  EXPECT_NE(author_seek, block_seek);
+  EXPECT_NE(open, block_seek);
 }
 
 TEST(Failure, TerminalShowsControlBytesAsQuestionMarks) {

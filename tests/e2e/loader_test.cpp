@@ -14,10 +14,10 @@ TEST(Loader, RejectsOtherFilesQuietlyAndCreatesNothing) {
     const char* start;
     const char* message;
   };
-  for (const Case& c : {Case{"zxayEMUL", "Error: Not .AY file"},
-                        Case{"PK\x03\x04zzzz", "Error: Not .AY file"},
-                        Case{"ZXAYAMAD", "Error: Not Z80 emulation .AY file"},
-                        Case{"ZXAYemul", "Error: Not Z80 emulation .AY file"}}) {
+  for (const Case& c :
+       {Case{"zxayEMUL", "Error: Not .AY file"}, Case{"PK\x03\x04zzzz", "Error: Not .AY file"},
+        Case{"ZXAYAMAD", "Error: Not Z80 emulation .AY file"},
+        Case{"ZXAYemul", "Error: Not Z80 emulation .AY file"}}) {
     Bytes input = LayOutAy(SampleTune()).Build();
     std::copy(c.start, c.start + 8, input.begin());
     ScratchFolder folder;
@@ -27,7 +27,7 @@ TEST(Loader, RejectsOtherFilesQuietlyAndCreatesNothing) {
     EXPECT_EQ(run.status, 0) << c.start;
     EXPECT_EQ(run.console, CrLf({c.message})) << c.start;
     const std::map<std::string, std::string> expected = {{"tune.ay", AsText(input)},
-                                                          {"tune.INI", "keep me"}};
+                                                         {"tune.INI", "keep me"}};
     EXPECT_EQ(folder.Files(), expected) << c.start;
   }
 }
@@ -62,14 +62,21 @@ TEST(Loader, FailsWhereThePointersLead) {
       {"empty file", [](ByteLayout&) {}, 0u, 100},
       {"header cut short", [](ByteLayout&) {}, 19u, 100},
       {"author before the start", [](ByteLayout& l) { l.Set("AuthorRef", -13); }, std::nullopt, 22},
-      {"misc far before the start", [](ByteLayout& l) { l.Set("MiscRef", -32768); }, std::nullopt, 22},
-      {"song table before the start", [](ByteLayout& l) { l.Set("SongTableRef", -19); }, std::nullopt, 22},
+      {"misc far before the start", [](ByteLayout& l) { l.Set("MiscRef", -32768); }, std::nullopt,
+       22},
+      {"song table before the start", [](ByteLayout& l) { l.Set("SongTableRef", -19); },
+       std::nullopt, 22},
       {"name before the start", [](ByteLayout& l) { l.Set("NameRef1", -30000); }, std::nullopt, 22},
-      {"song data before the start", [](ByteLayout& l) { l.Set("SongDataRef0", -100); }, std::nullopt, 22},
-      {"points before the start", [](ByteLayout& l) { l.Set("PointsRef0", -200); }, std::nullopt, 22},
-      {"block list before the start", [](ByteLayout& l) { l.Set("BlockListRef1", -300); }, std::nullopt, 22},
-      {"author at the end", [](ByteLayout& l) { l.PointAt("AuthorRef", "end"); }, std::nullopt, 100},
-      {"song table past the end", [](ByteLayout& l) { l.Set("SongTableRef", 32767); }, std::nullopt, 100},
+      {"song data before the start", [](ByteLayout& l) { l.Set("SongDataRef0", -100); },
+       std::nullopt, 22},
+      {"points before the start", [](ByteLayout& l) { l.Set("PointsRef0", -200); }, std::nullopt,
+       22},
+      {"block list before the start", [](ByteLayout& l) { l.Set("BlockListRef1", -300); },
+       std::nullopt, 22},
+      {"author at the end", [](ByteLayout& l) { l.PointAt("AuthorRef", "end"); }, std::nullopt,
+       100},
+      {"song table past the end", [](ByteLayout& l) { l.Set("SongTableRef", 32767); }, std::nullopt,
+       100},
       {"points past the end", [](ByteLayout& l) { l.Set("PointsRef1", 20000); }, std::nullopt, 100},
   };
   for (const Case& c : cases) {
@@ -113,8 +120,9 @@ TEST(Loader, PointerOfZeroDesignatesItsOwnField) {
   folder.Write("tune.ay", layout.Build());
   ASSERT_EQ(folder.Run("tune.ay").status, 0);
   const std::string ini = folder.Files().at("tune.INI");
-  EXPECT_TRUE(ini.ends_with("SongName=\"Main theme\"\r\nStack=65280\r\nAReg=1\r\nLowReg=2\r\n"
-                            "JpAddr=32768\r\nIntAddr=0\r\n"))
+  EXPECT_TRUE(
+      ini.ends_with("SongName=\"Main theme\"\r\nStack=65280\r\nAReg=1\r\nLowReg=2\r\n"
+                    "JpAddr=32768\r\nIntAddr=0\r\n"))
       << ini;
 }
 

@@ -23,7 +23,8 @@ TEST(SameFile, InputIsNeverAnOutput) {
   const std::vector<Case> cases = {
       {"argument ending in .INI", "tune.INI", "tune.INI", [](const ScratchFolder&) {}, ""},
       {"argument named like its first BIN file", "tun_0_1.BIN", "tun_0_1.BIN",
-       [](const ScratchFolder&) {}, "Author: Demo Group\r\nMisc: Test tune\r\nSong #0 Title: Intro\r\n"},
+       [](const ScratchFolder&) {},
+       "Author: Demo Group\r\nMisc: Test tune\r\nSong #0 Title: Intro\r\n"},
       {"INI name is a link to the input", "tune.ay", "tune.ay",
        [](const ScratchFolder& f) { fs::create_symlink("tune.ay", f.work() / "tune.INI"); }, ""},
       {"BIN name is a link to the input", "tune.ay", "tune.ay",

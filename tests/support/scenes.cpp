@@ -10,13 +10,18 @@ AySpec SampleTune() {
   spec.misc = "Test tune";
   spec.first_song = 0;
   spec.songs = {
-      SongSpec{"Intro", 65280, 32768, 27, 0, 0,
-               {BlockSpec{32768, "player"}, BlockSpec{49152, "intro"}}},
-      SongSpec{"Main theme", 65280, 32768, 0, 1, 2,
+      SongSpec{
+          "Intro", 65280, 32768, 27, 0, 0, {BlockSpec{32768, "player"}, BlockSpec{49152, "intro"}}},
+      SongSpec{"Main theme",
+               65280,
+               32768,
+               0,
+               1,
+               2,
                {BlockSpec{32768, "player"}, BlockSpec{16384, "main"}}},
   };
-  spec.chunks = {{"player", Counting(40, 1)}, {"intro", Counting(20, 100)},
-                 {"main", Counting(30, 200)}};
+  spec.chunks = {
+      {"player", Counting(40, 1)}, {"intro", Counting(20, 100)}, {"main", Counting(30, 200)}};
   return spec;
 }
 
