@@ -3,7 +3,9 @@
 #include "export/block_extraction.h"
 
 #include <array>
+#include <map>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "ay/song_model.h"
@@ -21,12 +23,14 @@ struct TBlock {
 
 // Every block passes through here on its way to its BIN file; each overwrites
 // only its own range.
-std::array<std::uint8_t, 0x10000> memory{};
+std::array<std::uint8_t, 0x10000> Memory{};
 
 // Entered by ResolveBlockFile, in the order the blocks were first met; emptied
 // by ResetWrittenBlocks.
-std::vector<TBlock> written_blocks;
-std::int32_t written_count = 0;
+std::vector<TBlock> WrittenBlocks;
+// Beside the registry, so that a lookup costs the same with 100,000 entries as
+// with 10: each offset and length leads to its entry's index.
+std::map<std::pair<std::int32_t, std::uint16_t>, std::size_t> WrittenIndex;
 
 }  // namespace
 
@@ -35,19 +39,15 @@ std::string BinFileName(const std::string& prefix, int song, int block_number) {
 }
 
 void ResetWrittenBlocks() {
-  written_count = 0;
-  written_blocks.clear();
+  WrittenBlocks.clear();
+  WrittenIndex.clear();
 }
 
 bool FindWrittenBlock(std::int32_t offset, std::uint16_t length, std::string& name) {
-  for (std::int32_t i = 0; i < written_count; ++i) {
-    const TBlock& block = written_blocks[static_cast<std::size_t>(i)];
-    if (block.Offset == offset && block.Length == length) {
-      name = block.FileName;
-      return true;
-    }
-  }
-  return false;
+  const auto found = WrittenIndex.find({offset, length});
+  if (found == WrittenIndex.end()) return false;
+  name = WrittenBlocks[found->second].FileName;
+  return true;
 }
 
 std::string ResolveBlockFile(int song, int block_number) {
@@ -62,14 +62,14 @@ std::string ResolveBlockFile(int song, int block_number) {
 
   name = BinFileName(driver::Prefix(), song, block_number);
   // Registered before any file operation; a failure below ends the run anyway.
-  ++written_count;
-  written_blocks.push_back(TBlock{offset, length, name});
+  WrittenIndex.emplace(std::pair{offset, length}, WrittenBlocks.size());
+  WrittenBlocks.push_back(TBlock{offset, length, name});
 
   io::ByteFile& ay_file = ay::AyFile();
   io::SeekTo(ay_file, offset);
   // The room from the load address up bounds the read: a block whose offset
   // lies past the end of the file may claim more than the address space holds.
-  const std::span<std::uint8_t> from_address = std::span(memory).subspan(address);
+  const std::span<std::uint8_t> from_address = std::span(Memory).subspan(address);
   io::ReadExact(ay_file, from_address, length);
 
   io::ByteFile bin_file;

@@ -12,14 +12,14 @@ namespace exporter {
 namespace {
 
 // Open from CreateIniFile to CloseIniFile.
-io::TextFile ini_file;
+io::TextFile IniFile;
 
 // The builder reads 27 in an entry address as "no routine here".
 constexpr std::uint16_t kDummyAddress = 27;
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-void Line(const std::string& text) { io::WriteLine(ini_file, text); }
+void Line(const std::string& text) { io::WriteLine(IniFile, text); }
 
 }  // namespace
 
@@ -27,7 +27,7 @@ std::string AddressText(std::uint16_t address) {
   return address == kDummyAddress ? "DUMMY" : std::to_string(address);
 }
 
-void CreateIniFile(const std::string& base_name) { io::CreateText(ini_file, base_name + ".INI"); }
+void CreateIniFile(const std::string& base_name) { io::CreateText(IniFile, base_name + ".INI"); }
 
 void WriteIniHeader(const std::string& argument) {
   Line(";Tolvane INI file for " + argument);
@@ -51,7 +51,7 @@ void WriteSongSection(int song) {
   Line("IntAddr=" + AddressText(entry.InterruptAddr));
   for (int k = 1; k <= entry.BlockCount; ++k) {
     const std::string number = std::to_string(k);
-    io::WriteText(ini_file, "CodeStartAddr" + number + "=");
+    io::WriteText(IniFile, "CodeStartAddr" + number + "=");
     Line(std::to_string(entry.BlockAddrs[static_cast<std::size_t>(k - 1)]));
     // After the whole address line, before the name line: the BIN file may be
     // written here.
@@ -60,6 +60,6 @@ void WriteSongSection(int song) {
   }
 }
 
-void CloseIniFile() { io::CloseFile(ini_file); }
+void CloseIniFile() { io::CloseFile(IniFile); }
 
 }  // namespace exporter
