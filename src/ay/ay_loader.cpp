@@ -101,6 +101,10 @@ const std::vector<TSong>& Songs() { return songs; }
 io::ByteFile& AyFile() { return ay_file; }
 
 bool LoadAyFile(std::string_view path) {
+  author_text.clear();
+  misc_text.clear();
+  song_names.clear();
+  songs.clear();
   io::OpenInput(ay_file, path);
   header = DecodeHeader(ReadBytes<TAyHeader::kSize>());
   if (header.Magic != kMagic) {

@@ -104,7 +104,12 @@ bool RequireOpen(const ByteFile& file) {
 
 }  // namespace
 
-void StartRun() { console_state = platform::StartProcess(); }
+void StartRun() {
+  recorded = kNoFailure;
+  console = TextFile{};
+  console_tried = false;
+  console_state = platform::StartProcess();
+}
 
 int FinishRun() {
   if (!console.open) return 0;

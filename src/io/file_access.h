@@ -33,8 +33,8 @@ struct TextFile {
   TextBuffer buffer;
 };
 
-// Prepares the process: standard output is checked and kept occupied, and a
-// closed pipe becomes a write failure instead of a signal. Call first.
+// Prepares a run: standard output is checked and kept occupied, and a closed
+// pipe becomes a write failure instead of a signal. Call first.
 void StartRun();
 
 // Flushes and releases standard output after a complete run. Returns the exit

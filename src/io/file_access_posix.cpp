@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <vector>
 
 #include "io/platform.h"
@@ -25,6 +24,8 @@ struct HeldFile {
 
 // Entered by the opens that keep a file open across other creates; left by Close.
 std::vector<HeldFile> held_files;
+// Every descriptor this run opened and has not closed.
+std::vector<int> open_descriptors;
 
 FailureCode LastError() { return static_cast<FailureCode>(errno); }
 
@@ -57,17 +58,31 @@ bool OccupyIfClosed(int fd) {
   return true;
 }
 
-FailureCode Create(const std::string& name, int flags, Handle& handle) {
-  if (const FailureCode refused = RefuseHeldFile(name)) return refused;
-  const int fd = open(name.c_str(), flags | O_CREAT | O_TRUNC, 0666);
+FailureCode Open(const std::string& name, int flags, Handle& handle) {
+  const int fd = open(name.c_str(), flags, 0666);
   if (fd == -1) return LastError();
+  open_descriptors.push_back(fd);
   handle = fd;
   return kNoFailure;
+}
+
+FailureCode Create(const std::string& name, int flags, Handle& handle) {
+  if (const FailureCode refused = RefuseHeldFile(name)) return refused;
+  return Open(name, flags | O_CREAT | O_TRUNC, handle);
+}
+
+// A failed run leaves its files open for the system to release; a later run in
+// the same process (a test harness) must not inherit them.
+void ReleaseEarlierRun() {
+  for (int fd : open_descriptors) close(fd);
+  open_descriptors.clear();
+  held_files.clear();
 }
 
 }  // namespace
 
 ConsoleState StartProcess() {
+  ReleaseEarlierRun();
   // A reader that went away must end the run by the failure rule, not by a signal.
   std::signal(SIGPIPE, SIG_IGN);
   OccupyIfClosed(STDIN_FILENO);
@@ -87,12 +102,10 @@ ConsoleState StartProcess() {
 }
 
 FailureCode OpenForReading(const std::string& name, Handle& handle) {
-  const int fd = open(name.c_str(), O_RDONLY);
-  if (fd == -1) return LastError();
+  if (const FailureCode failed = Open(name, O_RDONLY, handle)) return failed;
   struct stat status {};
-  if (fstat(fd, &status) != 0) return LastError();
-  Hold(fd, status);
-  handle = fd;
+  if (fstat(Descriptor(handle), &status) != 0) return LastError();
+  Hold(handle, status);
   return kNoFailure;
 }
 
@@ -154,6 +167,7 @@ FailureCode Size(Handle handle, std::int32_t& size) {
 
 FailureCode Close(Handle handle) {
   std::erase_if(held_files, [handle](const HeldFile& held) { return held.handle == handle; });
+  std::erase(open_descriptors, Descriptor(handle));
   // No retry after EINTR: the descriptor is gone either way.
   if (close(Descriptor(handle)) != 0) return LastError();
   return kNoFailure;
@@ -167,7 +181,5 @@ std::uint32_t PlaceOf(const void* code_address) {
                         reinterpret_cast<std::uintptr_t>(info.dli_fbase) - 1;
   return static_cast<std::uint32_t>(distance);
 }
-
-void EndProcess(FailureCode status) { std::exit(static_cast<int>(status)); }
 
 }  // namespace io::platform

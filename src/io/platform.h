@@ -19,9 +19,10 @@ struct ConsoleState {
   bool terminal = false;
 };
 
-// Sets up the process and reports what standard output is. Standard output
-// that is closed at start-up is reported unusable, and its slot is filled so
-// that no file opened later can take it.
+// Sets up the process for a run and reports what standard output is.
+// Standard output that is closed at start-up is reported unusable, and its
+// slot is filled so that no file opened later can take it. Files an earlier
+// run in this process left open are released.
 ConsoleState StartProcess();
 
 FailureCode OpenForReading(const std::string& name, Handle& handle);
@@ -42,6 +43,8 @@ FailureCode Close(Handle handle);
 // A stable number for a code address: its distance from the program's load address.
 std::uint32_t PlaceOf(const void* code_address);
 
+// Ends the run with `status`. Kept in a file of its own (end_process.cpp) so
+// that a test harness can link one that hands the status back instead.
 [[noreturn]] void EndProcess(FailureCode status);
 
 }  // namespace io::platform
