@@ -43,8 +43,7 @@ FailureCode Close(Handle handle);
 // A stable number for a code address: its distance from the program's load address.
 std::uint32_t PlaceOf(const void* code_address);
 
-// Ends the run with `status`. Kept in a file of its own (end_process.cpp) so
-// that a test harness can link one that hands the status back instead.
+// Ends the run with `status`.
 [[noreturn]] void EndProcess(FailureCode status);
 
 }  // namespace io::platform
