@@ -1,6 +1,7 @@
 #include "support/scratch_run.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -41,8 +42,11 @@ void OpenTerminal(int& parent_end, int& child_end) {
   tcsetattr(child_end, TCSANOW, &mode);
 }
 
-[[noreturn]] void StartChild(const fs::path& folder, const RunSetup& setup, int console_fd) {
+[[noreturn]] void StartChild(const fs::path& folder, const RunSetup& setup, int console_fd,
+                             int errors_fd) {
   if (chdir(folder.c_str()) != 0) _exit(126);
+  dup2(errors_fd, STDERR_FILENO);
+  close(errors_fd);
   if (setup.console == Console::kClosed) {
     close(STDOUT_FILENO);
   } else {
@@ -120,9 +124,12 @@ RunResult ScratchFolder::Run(const RunSetup& setup) const {
       OpenTerminal(reading_end, console_fd);
       break;
   }
+  const fs::path errors_file = root_ / "errors";
+  const int errors_fd = open(errors_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
   const pid_t child = fork();
-  if (child == 0) StartChild(work_ / setup.in, setup, console_fd);
+  if (child == 0) StartChild(work_ / setup.in, setup, console_fd, errors_fd);
   if (console_fd >= 0) close(console_fd);
+  close(errors_fd);
 
   RunResult result;
   if (reading_end >= 0) {
@@ -137,6 +144,8 @@ RunResult ScratchFolder::Run(const RunSetup& setup) const {
     result.signal = WTERMSIG(status);
   }
   if (setup.console == Console::kFile) result.console = ReadFile(console_file);
+  result.errors = ReadFile(errors_file);
+  EXPECT_EQ(result.errors, "") << "tunsnip wrote to standard error";
   return result;
 }
 

@@ -38,6 +38,9 @@ struct RunResult {
   int status = -1;
   int signal = 0;
   std::string console;
+  // Standard error; the program never writes there, so a run that did
+  // (a sanitizer's report, say) also counts as a test failure.
+  std::string errors;
 };
 
 // A fresh folder under the system's temporary folder, removed with everything
