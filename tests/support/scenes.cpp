@@ -25,6 +25,21 @@ AySpec SampleTune() {
   return spec;
 }
 
+AySpec RepeatedBlocksTune() {
+  AySpec spec;
+  spec.author = "Repeat Group";
+  spec.misc = "Blocks seen again and again";
+  spec.chunks = {{"code", Counting(200, 3)}, {"data", Counting(90, 60)}, {"more", Counting(7)}};
+  spec.songs = {
+      SongSpec{"First", 65000, 0, 27, 0, 0,
+               {BlockSpec{0x8000, "code"}, BlockSpec{0xC000, "data"}, BlockSpec{0x9000, "code"}}},
+      SongSpec{"Second", 65000, 0x8000, 0x8010, 1, 1,
+               {BlockSpec{0x8000, "code"}, BlockSpec{0x6000, "more"}, BlockSpec{0xC000, "data", 40}}},
+      SongSpec{"Third", 65000, 0, 0, 2, 2, {BlockSpec{0x4000, "data"}, BlockSpec{0x6000, "more"}}},
+  };
+  return spec;
+}
+
 std::string SampleTuneIni() {
   return CrLf({
       ";Tolvane INI file for tune.ay",

@@ -13,6 +13,10 @@ namespace fixture {
 // the same address, and each song has a second block of its own.
 AySpec SampleTune();
 
+// Three songs whose blocks repeat within a song and across songs, with more
+// than 256 bytes of INI text.
+AySpec RepeatedBlocksTune();
+
 // The INI text that SampleTune() gives for the argument tune.ay.
 std::string SampleTuneIni();
 

@@ -59,12 +59,16 @@ void OpenTerminal(int& parent_end, int& child_end) {
     setrlimit(RLIMIT_FSIZE, &limit);
   }
   const std::string program = TunsnipPath();
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  std::vector<char*> argv;
+  for (const std::string& word : setup.launcher) argv.push_back(const_cast<char*>(word.c_str()));
+  // A sanitized build's leak check cannot work under a tracer.
+  if (!setup.launcher.empty()) setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+  argv.push_back(const_cast<char*>(program.c_str()));
   for (const std::string& argument : setup.arguments) {
     argv.push_back(const_cast<char*>(argument.c_str()));
   }
   argv.push_back(nullptr);
-  execv(program.c_str(), argv.data());
+  execvp(argv[0], argv.data());
   _exit(127);
 }
 

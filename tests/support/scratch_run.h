@@ -31,6 +31,8 @@ struct RunSetup {
   std::optional<std::filesystem::path> console_path;
   // The folder to run in, relative to the work folder.
   std::filesystem::path in = ".";
+  // A program that starts tunsnip for the test (strace, say), with its arguments.
+  std::vector<std::string> launcher;
 };
 
 struct RunResult {
