@@ -10,8 +10,11 @@
 namespace fuzz {
 namespace {
 
+// The folder's map keeps its elements in place, so an open file can point
+// straight at its bytes.
 struct OpenFile {
   std::string name;
+  std::vector<std::uint8_t>* bytes = nullptr;
   std::int64_t position = 0;
   bool held = false;
 };
@@ -21,9 +24,9 @@ std::map<io::Handle, OpenFile> open_files;
 io::Handle next_handle = 3;
 constexpr io::Handle kConsole = 1;
 
-std::vector<std::uint8_t>* Bytes(io::Handle handle) {
+OpenFile* Find(io::Handle handle) {
   const auto found = open_files.find(handle);
-  return found == open_files.end() ? nullptr : &files[found->second.name];
+  return found == open_files.end() ? nullptr : &found->second;
 }
 
 io::FailureCode Open(const std::string& name, bool create, bool held, io::Handle& handle) {
@@ -36,7 +39,7 @@ io::FailureCode Open(const std::string& name, bool create, bool held, io::Handle
     return ENOENT;
   }
   handle = next_handle++;
-  open_files[handle] = OpenFile{name, 0, held};
+  open_files[handle] = OpenFile{name, &files[name], 0, held};
   return 0;
 }
 
@@ -74,9 +77,10 @@ FailureCode CreateForWriting(const std::string& name, Handle& handle, bool& char
 }
 
 FailureCode Read(Handle handle, void* into, std::size_t count, std::size_t& got) {
-  std::vector<std::uint8_t>* bytes = fuzz::Bytes(handle);
-  if (bytes == nullptr) return EBADF;
-  std::int64_t& position = open_files[handle].position;
+  fuzz::OpenFile* file = fuzz::Find(handle);
+  if (file == nullptr) return EBADF;
+  const std::vector<std::uint8_t>* bytes = file->bytes;
+  std::int64_t& position = file->position;
   const auto size = static_cast<std::int64_t>(bytes->size());
   got = position >= size ? 0 : std::min(count, static_cast<std::size_t>(size - position));
   if (got > 0) std::memcpy(into, bytes->data() + position, got);
@@ -87,9 +91,10 @@ FailureCode Read(Handle handle, void* into, std::size_t count, std::size_t& got)
 FailureCode Write(Handle handle, const void* from, std::size_t count, std::size_t& stored) {
   stored = count;
   if (handle == fuzz::kConsole) return 0;
-  std::vector<std::uint8_t>* bytes = fuzz::Bytes(handle);
-  if (bytes == nullptr) return EBADF;
-  std::int64_t& position = open_files[handle].position;
+  fuzz::OpenFile* file = fuzz::Find(handle);
+  if (file == nullptr) return EBADF;
+  std::vector<std::uint8_t>* bytes = file->bytes;
+  std::int64_t& position = file->position;
   const auto end = static_cast<std::size_t>(position) + count;
   if (bytes->size() < end) bytes->resize(end);
   if (count > 0) std::memcpy(bytes->data() + position, from, count);
@@ -98,22 +103,24 @@ FailureCode Write(Handle handle, const void* from, std::size_t count, std::size_
 }
 
 FailureCode Seek(Handle handle, std::int32_t position) {
-  if (fuzz::Bytes(handle) == nullptr) return EBADF;
+  fuzz::OpenFile* file = fuzz::Find(handle);
+  if (file == nullptr) return EBADF;
   if (position < 0) return EINVAL;
-  open_files[handle].position = position;
+  file->position = position;
   return 0;
 }
 
 FailureCode Position(Handle handle, std::int32_t& position) {
-  if (fuzz::Bytes(handle) == nullptr) return EBADF;
-  position = static_cast<std::int32_t>(open_files[handle].position);
+  fuzz::OpenFile* file = fuzz::Find(handle);
+  if (file == nullptr) return EBADF;
+  position = static_cast<std::int32_t>(file->position);
   return 0;
 }
 
 FailureCode Size(Handle handle, std::int32_t& size) {
-  std::vector<std::uint8_t>* bytes = fuzz::Bytes(handle);
-  if (bytes == nullptr) return EBADF;
-  size = static_cast<std::int32_t>(bytes->size());
+  fuzz::OpenFile* file = fuzz::Find(handle);
+  if (file == nullptr) return EBADF;
+  size = static_cast<std::int32_t>(file->bytes->size());
   return 0;
 }
 

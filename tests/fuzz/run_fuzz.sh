@@ -16,5 +16,5 @@ mkdir -p "$build/corpus" "$build/findings"
 sources=("$build/corpus" "$build/seeds")
 [ -d ../shared/ay-corpus ] && sources+=(../shared/ay-corpus)
 
-"$build/tests/fuzz_tunsnip" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
+"$build/tests/fuzz_tunsnip" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 \
   -print_final_stats=1 -artifact_prefix="$build/findings/" "$@" "${sources[@]}"
