@@ -1,5 +1,6 @@
 #include "support/ay_fixture.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace fixture {
@@ -58,6 +59,10 @@ ByteLayout LayOutAy(const AySpec& spec) {
         .Word(song.init, Indexed("InitAddr", i))
         .Word(song.interrupt, Indexed("InterruptAddr", i));
   }
+  const std::size_t before = std::min(spec.chunks_before_lists, spec.chunks.size());
+  for (std::size_t c = 0; c < before; ++c) {
+    layout.Label("chunk:" + spec.chunks[c].first).Raw(spec.chunks[c].second);
+  }
   for (std::size_t i = 0; i < spec.songs.size(); ++i) {
     layout.Label(Indexed("block_list", i));
     const std::vector<BlockSpec>& blocks = spec.songs[i].blocks;
@@ -74,7 +79,9 @@ ByteLayout LayOutAy(const AySpec& spec) {
   for (std::size_t i = 0; i < spec.songs.size(); ++i) {
     layout.Label(Indexed("name", i)).Text(spec.songs[i].name);
   }
-  for (const auto& [name, bytes] : spec.chunks) layout.Label("chunk:" + name).Raw(bytes);
+  for (std::size_t c = before; c < spec.chunks.size(); ++c) {
+    layout.Label("chunk:" + spec.chunks[c].first).Raw(spec.chunks[c].second);
+  }
   layout.Label("end");
   return layout;
 }

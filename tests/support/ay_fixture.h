@@ -46,6 +46,9 @@ struct AySpec {
   std::vector<SongSpec> songs;
   // Laid out last, in this order, so that the last chunk ends the file.
   std::vector<std::pair<std::string, Bytes>> chunks;
+  // How many of the chunks go before the block lists instead: pointers reach
+  // only 32 KB either way, and a large file needs data on both sides.
+  std::size_t chunks_before_lists = 0;
 };
 
 ByteLayout LayOutAy(const AySpec& spec);
