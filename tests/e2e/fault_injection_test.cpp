@@ -16,13 +16,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // The requests of the file access; anything else (memory, start-up) is not ours.
-const std::set<std::string> kInjectable = {"read", "write", "openat", "lseek", "close",
-                                           "newfstatat"};
+const std::set<std::string> kInjectable = {"read",  "write", "openat",
+                                           "lseek", "close", "newfstatat"};
 constexpr int kInjectedError = 5;  // EIO, which no request here meets by itself
 
 struct Request {
   std::string name;
-  int ordinal = 0;  // among the process's requests of the same name, from 1
+  int ordinal = 0;      // among the process's requests of the same name, from 1
   int descriptor = -1;  // the one it works on, or the one openat returned
   std::string path;     // for openat and newfstatat
 };
@@ -97,9 +97,14 @@ void FailEachRequestInTurn(const Bytes& input, const std::string& argument) {
     ScratchFolder folder;
     folder.Write(argument, input);
     RunSetup setup{{argument}};
-    setup.launcher = {"strace", "-o", "/dev/null", "-e", "trace=" + request.name, "-e",
-                      "inject=" + request.name + ":error=EIO:when=" +
-                          std::to_string(request.ordinal)};
+    setup.launcher = {
+        "strace",
+        "-o",
+        "/dev/null",
+        "-e",
+        "trace=" + request.name,
+        "-e",
+        "inject=" + request.name + ":error=EIO:when=" + std::to_string(request.ordinal)};
     const RunResult run = folder.Run(setup);
     EXPECT_EQ(run.status, kInjectedError) << what;
 
@@ -127,7 +132,8 @@ void FailEachRequestInTurn(const Bytes& input, const std::string& argument) {
       } else if (request.name == "write" && target[i] == name) {
         EXPECT_EQ(files.at(name), "") << what;
       } else {
-        EXPECT_EQ(files.count(name) ? files.at(name) : "<missing>", content) << what << ": " << name;
+        EXPECT_EQ(files.count(name) ? files.at(name) : "<missing>", content)
+            << what << ": " << name;
       }
     }
     for (const auto& [name, content] : files) {

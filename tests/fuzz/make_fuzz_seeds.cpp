@@ -14,7 +14,8 @@ using namespace fixture;
 
 void Save(const std::filesystem::path& folder, const std::string& name, const Bytes& bytes) {
   std::ofstream(folder / name, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
@@ -31,7 +32,12 @@ int main(int argc, char** argv) {
 
   AySpec cuts;
   cuts.chunks = {{"big", Counting(300)}, {"empty", {}}};
-  cuts.songs = {SongSpec{"cuts", 27, 0, 27, 1, 2,
+  cuts.songs = {SongSpec{"cuts",
+                         27,
+                         0,
+                         27,
+                         1,
+                         2,
                          {BlockSpec{0xFF00, "big", 0x300}, BlockSpec{0xFFFF, "big", 0xFFFF},
                           BlockSpec{0x4000, "big", 10}, BlockSpec{0x100, "empty"}}},
                 SongSpec{"none", 0, 0, 0, 0, 0, {}}};

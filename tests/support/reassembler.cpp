@@ -54,8 +54,8 @@ T As(long value) {
 
 }  // namespace
 
-std::optional<AySpec> ReassembleAy(const std::filesystem::path& folder,
-                                   const std::string& ini_name, std::string& why) {
+std::optional<AySpec> ReassembleAy(const std::filesystem::path& folder, const std::string& ini_name,
+                                   std::string& why) {
   IniCursor ini(ReadFile(folder / ini_name));
   AySpec spec;
   std::string ignored;

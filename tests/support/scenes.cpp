@@ -31,10 +31,21 @@ AySpec RepeatedBlocksTune() {
   spec.misc = "Blocks seen again and again";
   spec.chunks = {{"code", Counting(200, 3)}, {"data", Counting(90, 60)}, {"more", Counting(7)}};
   spec.songs = {
-      SongSpec{"First", 65000, 0, 27, 0, 0,
+      SongSpec{"First",
+               65000,
+               0,
+               27,
+               0,
+               0,
                {BlockSpec{0x8000, "code"}, BlockSpec{0xC000, "data"}, BlockSpec{0x9000, "code"}}},
-      SongSpec{"Second", 65000, 0x8000, 0x8010, 1, 1,
-               {BlockSpec{0x8000, "code"}, BlockSpec{0x6000, "more"}, BlockSpec{0xC000, "data", 40}}},
+      SongSpec{
+          "Second",
+          65000,
+          0x8000,
+          0x8010,
+          1,
+          1,
+          {BlockSpec{0x8000, "code"}, BlockSpec{0x6000, "more"}, BlockSpec{0xC000, "data", 40}}},
       SongSpec{"Third", 65000, 0, 0, 2, 2, {BlockSpec{0x4000, "data"}, BlockSpec{0x6000, "more"}}},
   };
   return spec;

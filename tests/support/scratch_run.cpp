@@ -168,6 +168,13 @@ std::string ReadFile(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+long PeakRssKib(const ScratchFolder& folder, RunSetup setup, RunResult& run) {
+  const fs::path report = folder.root() / "peak_rss";
+  setup.launcher = {PEAK_RSS_PROBE_PATH, report.string()};
+  run = folder.Run(setup);
+  return std::stol(ReadFile(report));
+}
+
 std::string TunsnipPath() { return TUNSNIP_PROGRAM_PATH; }
 
 }  // namespace fixture

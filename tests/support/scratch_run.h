@@ -74,6 +74,9 @@ class ScratchFolder {
 
 std::string ReadFile(const std::filesystem::path& path);
 
+// Runs `setup` in `folder` and returns the program's peak resident set in KiB.
+long PeakRssKib(const ScratchFolder& folder, RunSetup setup, RunResult& run);
+
 // The path of the program under test.
 std::string TunsnipPath();
 
