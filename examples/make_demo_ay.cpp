@@ -80,10 +80,10 @@ int main(int argc, char** argv) {
     std::cerr << "usage: make_demo_ay <output file>\n";
     return 2;
   }
-  fixture::AySpec spec;
-  spec.author = "tunsnip example";
-  spec.misc = "Two little tunes, one shared player";
-  spec.songs = {
+  fixture::AySpec tune;
+  tune.author = "tunsnip example";
+  tune.misc = "Two little tunes, one shared player";
+  tune.songs = {
       // An init address of 0 stands for the first block's load address.
       fixture::SongSpec{"Rising",
                         kStackAddr,
@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
                         0,
                         {{kPlayerAddr, "player"}, {kNotesAddr, "falling"}}},
   };
-  spec.chunks = {{"player", kPlayer}, {"rising", kRising}, {"falling", kFalling}};
-  const Bytes bytes = fixture::LayOutAy(spec).Build();
+  tune.chunks = {{"player", kPlayer}, {"rising", kRising}, {"falling", kFalling}};
+  const Bytes bytes = fixture::LayOutAy(tune).Build();
   std::ofstream out(argv[1], std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));

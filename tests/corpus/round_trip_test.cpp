@@ -23,11 +23,11 @@ std::optional<std::string> RoundTrip(const fs::path& original) {
   if (first.Run(name).status != 0) return std::nullopt;
 
   std::string why;
-  const std::optional<AySpec> spec = ReassembleAy(first.work(), ini, why);
-  if (!spec) return "INI does not parse at " + why;
+  const std::optional<AySpec> tune = ReassembleAy(first.work(), ini, why);
+  if (!tune) return "INI does not parse at " + why;
   Bytes rebuilt;
   try {
-    rebuilt = BuildReassembled(*spec);
+    rebuilt = BuildReassembled(*tune);
   } catch (const std::out_of_range& error) {
     return std::string("cannot lay out: ") + error.what();
   }

@@ -10,8 +10,8 @@ namespace {
 
 TEST(Export, SampleTuneLineByLine) {
   ScratchFolder folder;
-  const AySpec spec = SampleTune();
-  const Bytes input = LayOutAy(spec).Build();
+  const AySpec tune = SampleTune();
+  const Bytes input = LayOutAy(tune).Build();
   folder.Write("tune.ay", input);
   const RunResult run = folder.Run("tune.ay");
   EXPECT_EQ(run.status, 0);
@@ -20,9 +20,9 @@ TEST(Export, SampleTuneLineByLine) {
   const std::map<std::string, std::string> expected = {
       {"tune.ay", AsText(input)},
       {"tune.INI", SampleTuneIni()},
-      {"tun_0_1.BIN", AsText(spec.chunks[0].second)},
-      {"tun_0_2.BIN", AsText(spec.chunks[1].second)},
-      {"tun_1_2.BIN", AsText(spec.chunks[2].second)},
+      {"tun_0_1.BIN", AsText(tune.chunks[0].second)},
+      {"tun_0_2.BIN", AsText(tune.chunks[1].second)},
+      {"tun_1_2.BIN", AsText(tune.chunks[2].second)},
   };
   EXPECT_EQ(folder.Files(), expected);
 }
@@ -41,11 +41,11 @@ TEST(Export, ReplacesEarlierOutputsCompletely) {
 }
 
 TEST(Export, BlocksAreTheSameByOffsetAndLengthOnly) {
-  AySpec spec;
-  spec.author = "a";
-  spec.misc = "m";
-  spec.chunks = {{"shared", Counting(16, 1)}, {"other", Counting(8, 50)}, {"empty", {}}};
-  spec.songs = {
+  AySpec tune;
+  tune.author = "a";
+  tune.misc = "m";
+  tune.chunks = {{"shared", Counting(16, 1)}, {"other", Counting(8, 50)}, {"empty", {}}};
+  tune.songs = {
       SongSpec{"one",
                0,
                0,
@@ -64,7 +64,7 @@ TEST(Export, BlocksAreTheSameByOffsetAndLengthOnly) {
                 BlockSpec{0x300, "other", 0}}},
   };
   ScratchFolder folder;
-  folder.Write("x.ay", LayOutAy(spec).Build());
+  folder.Write("x.ay", LayOutAy(tune).Build());
   ASSERT_EQ(folder.Run("x.ay").status, 0);
   const auto files = folder.Files();
   const std::string ini = files.at("x.INI");
@@ -89,9 +89,9 @@ TEST(Export, BlocksAreTheSameByOffsetAndLengthOnly) {
 }
 
 TEST(Export, LengthCutsAndInitRule) {
-  AySpec spec;
-  spec.chunks = {{"big", Counting(0x4001)}, {"tail", Counting(0x80, 7)}};
-  spec.songs = {
+  AySpec tune;
+  tune.chunks = {{"big", Counting(0x4001)}, {"tail", Counting(0x80, 7)}};
+  tune.songs = {
       // InitAddr 0: the first block's address, not the second's.
       SongSpec{"cuts",
                0,
@@ -112,7 +112,7 @@ TEST(Export, LengthCutsAndInitRule) {
       SongSpec{"none", 0, 0, 0, 0, 0, {}},
   };
   ScratchFolder folder;
-  folder.Write("cut.ay", LayOutAy(spec).Build());
+  folder.Write("cut.ay", LayOutAy(tune).Build());
   ASSERT_EQ(folder.Run("cut.ay").status, 0);
   const auto files = folder.Files();
   const std::string ini = files.at("cut.INI");
@@ -133,11 +133,11 @@ TEST(Export, LengthCutsAndInitRule) {
 }
 
 TEST(Export, BlockStartingAtTheEndOfTheFileIsEmpty) {
-  AySpec spec;
-  spec.chunks = {{"data", Counting(4)}};
-  spec.songs = {
+  AySpec tune;
+  tune.chunks = {{"data", Counting(4)}};
+  tune.songs = {
       SongSpec{"s", 0, 0, 0, 0, 0, {BlockSpec{0x8000, "data"}, BlockSpec{0x9000, "data"}}}};
-  ByteLayout layout = LayOutAy(spec);
+  ByteLayout layout = LayOutAy(tune);
   layout.PointAt("BlockDataRef0.2", "end");
   ScratchFolder folder;
   folder.Write("e.ay", layout.Build());
@@ -146,14 +146,14 @@ TEST(Export, BlockStartingAtTheEndOfTheFileIsEmpty) {
 }
 
 TEST(Export, DummyStandsOnlyForTwentySevenInEntryAddresses) {
-  AySpec spec;
-  spec.chunks = {{"c", Counting(3)}};
-  spec.first_song = 255;
-  spec.songs = {SongSpec{"q\"uo;te\r\n", 27, 27, 27, 255, 255, {BlockSpec{27, "c"}}},
+  AySpec tune;
+  tune.chunks = {{"c", Counting(3)}};
+  tune.first_song = 255;
+  tune.songs = {SongSpec{"q\"uo;te\r\n", 27, 27, 27, 255, 255, {BlockSpec{27, "c"}}},
                 SongSpec{"", 65535, 283, 65535, 0, 0, {BlockSpec{65535, "c"}}}};
-  spec.author = "\"";
+  tune.author = "\"";
   ScratchFolder folder;
-  folder.Write("d.ay", LayOutAy(spec).Build());
+  folder.Write("d.ay", LayOutAy(tune).Build());
   ASSERT_EQ(folder.Run("d.ay").status, 0);
   EXPECT_EQ(folder.Files().at("d.INI"), CrLf({";Tolvane INI file for d.ay",
                                               "Creator=\"\"\"",
@@ -181,15 +181,15 @@ TEST(Export, DummyStandsOnlyForTwentySevenInEntryAddresses) {
 }
 
 TEST(Export, TwoHundredFiftySixSongs) {
-  AySpec spec;
-  spec.author = "many";
-  spec.chunks = {{"c", Counting(5)}};
+  AySpec tune;
+  tune.author = "many";
+  tune.chunks = {{"c", Counting(5)}};
   for (int i = 0; i < 256; ++i) {
-    spec.songs.push_back(
+    tune.songs.push_back(
         SongSpec{"s" + std::to_string(i), 0, 0, 0, 0, 0, {BlockSpec{0x8000, "c"}}});
   }
   ScratchFolder folder;
-  folder.Write("many.ay", LayOutAy(spec).Build());
+  folder.Write("many.ay", LayOutAy(tune).Build());
   const RunResult run = folder.Run("many.ay");
   ASSERT_EQ(run.status, 0);
   std::vector<std::string> lines = {"Author: many", "Misc: "};
@@ -212,8 +212,8 @@ TEST(Export, TwoHundredFiftySixSongs) {
 }
 
 TEST(Export, SongsMaySharePointsAndTexts) {
-  AySpec spec = SampleTune();
-  ByteLayout layout = LayOutAy(spec);
+  AySpec tune = SampleTune();
+  ByteLayout layout = LayOutAy(tune);
   layout.PointAt("NameRef1", "author").PointAt("PointsRef1", "points0").Set("FirstSong", 7);
   ScratchFolder folder;
   folder.Write("tune.ay", layout.Build());

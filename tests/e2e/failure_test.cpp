@@ -56,9 +56,9 @@ TEST(Failure, BetweenOneAndTwoPiecesLeavesExactly128Bytes) {
 TEST(Failure, BlockPastTheEndReadsNothingAndWritesNoFile) {
   // A block whose bytes would start past the end of the file claims nearly the
   // whole address space from 0xFFF0 up; its read must fail before storing.
-  AySpec spec = SampleTune();
-  spec.songs[0].blocks[1].address = 0xFFF0;
-  ByteLayout layout = LayOutAy(spec);
+  AySpec tune = SampleTune();
+  tune.songs[0].blocks[1].address = 0xFFF0;
+  ByteLayout layout = LayOutAy(tune);
   layout.Set("BlockDataRef0.2", 32767);
   ScratchFolder folder;
   folder.Write("tune.ay", layout.Build());
@@ -112,10 +112,10 @@ TEST(Failure, OutputThatCannotBeWritten) {
 }
 
 TEST(Failure, ShortWriteWithoutAnErrorIs101) {
-  AySpec spec = SampleTune();
-  spec.chunks[0].second = Counting(250);
+  AySpec tune = SampleTune();
+  tune.chunks[0].second = Counting(250);
   ScratchFolder folder;
-  folder.Write("tune.ay", LayOutAy(spec).Build());
+  folder.Write("tune.ay", LayOutAy(tune).Build());
   RunSetup setup{{"tune.ay"}, Console::kDevNull};
   setup.file_size_limit = 200;  // the INI stays below it; the first BIN does not
   const RunResult run = folder.Run(setup);
@@ -204,11 +204,11 @@ TEST(Failure, EachCheckHasItsOwnStablePlace) {
 }
 
 TEST(Failure, TerminalShowsControlBytesAsQuestionMarks) {
-  AySpec spec = SampleTune();
-  spec.author = "Evil\x1b]0;owned\x07";
-  spec.songs[1].name = "a\rb";
+  AySpec tune = SampleTune();
+  tune.author = "Evil\x1b]0;owned\x07";
+  tune.songs[1].name = "a\rb";
   ScratchFolder folder;
-  folder.Write("tune.ay", LayOutAy(spec).Build());
+  folder.Write("tune.ay", LayOutAy(tune).Build());
   const RunResult run = folder.Run(RunSetup{{"tune.ay"}, Console::kTerminal});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.console, CrLf({"Author: Evil?]0;owned?", "Misc: Test tune", "Song #0 Title: Intro",

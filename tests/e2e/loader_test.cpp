@@ -96,10 +96,10 @@ TEST(Loader, FailsWhereThePointersLead) {
 
 TEST(Loader, TextWithoutTerminatorRunsIntoTheEndOfTheFile) {
   // The last song's name is the last thing in the file; drop its 0 byte.
-  AySpec spec = SampleTune();
-  spec.chunks.clear();
-  for (SongSpec& song : spec.songs) song.blocks.clear();
-  Bytes input = LayOutAy(spec).Build();
+  AySpec tune = SampleTune();
+  tune.chunks.clear();
+  for (SongSpec& song : tune.songs) song.blocks.clear();
+  Bytes input = LayOutAy(tune).Build();
   ASSERT_EQ(input.back(), 0);
   input.pop_back();
   ScratchFolder folder;
@@ -111,8 +111,8 @@ TEST(Loader, TextWithoutTerminatorRunsIntoTheEndOfTheFile) {
 }
 
 TEST(Loader, PointerOfZeroDesignatesItsOwnField) {
-  AySpec spec = SampleTune();
-  ByteLayout layout = LayOutAy(spec);
+  AySpec tune = SampleTune();
+  ByteLayout layout = LayOutAy(tune);
   // A block list pointer of 0 reads its own two bytes (0, 0): no blocks. The
   // field must hold 0 for that, so the song's list really is empty.
   layout.Set("BlockListRef1", 0);
@@ -127,11 +127,11 @@ TEST(Loader, PointerOfZeroDesignatesItsOwnField) {
 }
 
 TEST(Loader, TextBytesAreKeptUnchanged) {
-  AySpec spec = SampleTune();
-  spec.author = "\x80\xff\x01\t\x1b";
-  spec.songs[0].name = "\xe9t\xe9";
+  AySpec tune = SampleTune();
+  tune.author = "\x80\xff\x01\t\x1b";
+  tune.songs[0].name = "\xe9t\xe9";
   ScratchFolder folder;
-  folder.Write("tune.ay", LayOutAy(spec).Build());
+  folder.Write("tune.ay", LayOutAy(tune).Build());
   const RunResult run = folder.Run("tune.ay");
   ASSERT_EQ(run.status, 0);
   EXPECT_EQ(run.console.substr(0, 15), "Author: \x80\xff\x01\t\x1b\r\n");

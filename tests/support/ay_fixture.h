@@ -51,7 +51,7 @@ struct AySpec {
   std::size_t chunks_before_lists = 0;
 };
 
-ByteLayout LayOutAy(const AySpec& spec);
+ByteLayout LayOutAy(const AySpec& tune);
 
 // `count` bytes counting up from `first`, to tell blocks apart.
 Bytes Counting(std::size_t count, std::uint8_t first = 0);

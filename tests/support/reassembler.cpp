@@ -57,17 +57,17 @@ T As(long value) {
 std::optional<AySpec> ReassembleAy(const std::filesystem::path& folder, const std::string& ini_name,
                                    std::string& why) {
   IniCursor ini(ReadFile(folder / ini_name));
-  AySpec spec;
+  AySpec tune;
   std::string ignored;
   long number = 0;
   if (!ini.Take(";Tolvane INI file for ") || !ini.TakeUntil("\r\n", ignored) ||
-      !ini.Take("Creator=\"") || !ini.TakeUntil("\"\r\nMisc=\"", spec.author) ||
-      !ini.TakeUntil("\"\r\nStartSong=", spec.misc) || !ini.TakeNumber("", number) ||
+      !ini.Take("Creator=\"") || !ini.TakeUntil("\"\r\nMisc=\"", tune.author) ||
+      !ini.TakeUntil("\"\r\nStartSong=", tune.misc) || !ini.TakeNumber("", number) ||
       !ini.Take("AllCodeLength=AUTO\r\n")) {
     why = "header";
     return std::nullopt;
   }
-  spec.first_song = As<std::uint8_t>(number);
+  tune.first_song = As<std::uint8_t>(number);
   std::map<std::string, bool> known_chunks;
   while (ini.Take("NewSong=This\r\n")) {
     SongSpec song;
@@ -76,7 +76,7 @@ std::optional<AySpec> ReassembleAy(const std::filesystem::path& folder, const st
         !ini.TakeNumber("", stack) || !ini.TakeNumber("AReg=", high) ||
         !ini.TakeNumber("LowReg=", low) || !ini.TakeNumber("JpAddr=", init) ||
         !ini.TakeNumber("IntAddr=", interrupt)) {
-      why = "song " + std::to_string(spec.songs.size());
+      why = "song " + std::to_string(tune.songs.size());
       return std::nullopt;
     }
     song.stack = As<std::uint16_t>(stack);
@@ -96,38 +96,38 @@ std::optional<AySpec> ReassembleAy(const std::filesystem::path& folder, const st
       if (!known_chunks[name]) {
         known_chunks[name] = true;
         const std::string bytes = ReadFile(folder / name);
-        spec.chunks.emplace_back(name, Bytes(bytes.begin(), bytes.end()));
+        tune.chunks.emplace_back(name, Bytes(bytes.begin(), bytes.end()));
         // Two empty files must not end up at one offset, or they would merge.
-        if (bytes.empty()) spec.chunks.emplace_back(name + ":gap", Bytes{0});
+        if (bytes.empty()) tune.chunks.emplace_back(name + ":gap", Bytes{0});
       }
       song.blocks.push_back(BlockSpec{As<std::uint16_t>(address), name});
     }
-    spec.songs.push_back(song);
+    tune.songs.push_back(song);
   }
-  if (!ini.AtEnd() || spec.songs.empty()) {
+  if (!ini.AtEnd() || tune.songs.empty()) {
     why = "trailing text";
     return std::nullopt;
   }
-  return spec;
+  return tune;
 }
 
-Bytes BuildReassembled(AySpec spec) {
+Bytes BuildReassembled(AySpec tune) {
   // Block entries sit between the two groups of chunks; put as much data
   // before them as keeps the song data's pointers to the lists in reach.
   std::size_t lists = 0;
-  for (const SongSpec& song : spec.songs) lists += 6 * song.blocks.size() + 2;
+  for (const SongSpec& song : tune.songs) lists += 6 * song.blocks.size() + 2;
   // A pointer reaches 32,767 bytes; the header, song table and song records
   // in front take at most about 4.7 KB of that.
   constexpr std::size_t kRoomBeforeLists = 28000;
   std::size_t before = 0;
   std::size_t bytes_before = 0;
-  while (before < spec.chunks.size() &&
-         bytes_before + spec.chunks[before].second.size() + lists < kRoomBeforeLists) {
-    bytes_before += spec.chunks[before].second.size();
+  while (before < tune.chunks.size() &&
+         bytes_before + tune.chunks[before].second.size() + lists < kRoomBeforeLists) {
+    bytes_before += tune.chunks[before].second.size();
     ++before;
   }
-  spec.chunks_before_lists = before;
-  return LayOutAy(spec).Build();
+  tune.chunks_before_lists = before;
+  return LayOutAy(tune).Build();
 }
 
 }  // namespace fixture

@@ -18,6 +18,6 @@ std::optional<AySpec> ReassembleAy(const std::filesystem::path& folder, const st
 
 // Lays the description out so that every pointer stays in reach; throws
 // std::out_of_range when the data is too large for any layout of this kind.
-Bytes BuildReassembled(AySpec spec);
+Bytes BuildReassembled(AySpec tune);
 
 }  // namespace fixture

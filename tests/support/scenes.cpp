@@ -5,11 +5,11 @@
 namespace fixture {
 
 AySpec SampleTune() {
-  AySpec spec;
-  spec.author = "Demo Group";
-  spec.misc = "Test tune";
-  spec.first_song = 0;
-  spec.songs = {
+  AySpec tune;
+  tune.author = "Demo Group";
+  tune.misc = "Test tune";
+  tune.first_song = 0;
+  tune.songs = {
       SongSpec{
           "Intro", 65280, 32768, 27, 0, 0, {BlockSpec{32768, "player"}, BlockSpec{49152, "intro"}}},
       SongSpec{"Main theme",
@@ -20,17 +20,17 @@ AySpec SampleTune() {
                2,
                {BlockSpec{32768, "player"}, BlockSpec{16384, "main"}}},
   };
-  spec.chunks = {
+  tune.chunks = {
       {"player", Counting(40, 1)}, {"intro", Counting(20, 100)}, {"main", Counting(30, 200)}};
-  return spec;
+  return tune;
 }
 
 AySpec RepeatedBlocksTune() {
-  AySpec spec;
-  spec.author = "Repeat Group";
-  spec.misc = "Blocks seen again and again";
-  spec.chunks = {{"code", Counting(200, 3)}, {"data", Counting(90, 60)}, {"more", Counting(7)}};
-  spec.songs = {
+  AySpec tune;
+  tune.author = "Repeat Group";
+  tune.misc = "Blocks seen again and again";
+  tune.chunks = {{"code", Counting(200, 3)}, {"data", Counting(90, 60)}, {"more", Counting(7)}};
+  tune.songs = {
       SongSpec{"First",
                65000,
                0,
@@ -48,7 +48,7 @@ AySpec RepeatedBlocksTune() {
           {BlockSpec{0x8000, "code"}, BlockSpec{0x6000, "more"}, BlockSpec{0xC000, "data", 40}}},
       SongSpec{"Third", 65000, 0, 0, 2, 2, {BlockSpec{0x4000, "data"}, BlockSpec{0x6000, "more"}}},
   };
-  return spec;
+  return tune;
 }
 
 std::string SampleTuneIni() {
