@@ -1,6 +1,6 @@
-// The checking rule shared by every platform: each operation records the code
-// of its first failing request, and the check right after the operation (for
-// text, after the whole statement) ends the run through RunFailure.
+// The checking rule shared by every platform: a failing request records its
+// code, and the check right after the operation (for text, after the whole
+// statement) ends the run through RunFailure.
 #include "io/file_access.h"
 
 #include <string>
@@ -21,7 +21,7 @@ constexpr std::size_t kNameLimit = 259;
 // Written by every failing request; examined after each operation.
 FailureCode recorded = kNoFailure;
 
-// Filled once by StartRun; standard output itself opens on its first statement.
+// Filled by StartRun; standard output itself opens on its first statement.
 platform::ConsoleState console_state;
 TextFile console;
 bool console_tried = false;
